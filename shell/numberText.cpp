@@ -1,0 +1,237 @@
+#include "numberText.h"
+
+#include <array>
+#include <cmath>
+
+#include "extendedMath.h"
+
+namespace shell {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// 10^k in extended: exact up to 10^27, within an ulp above (powl); infinity past the range.
+constexpr int kTableSize = 512;
+const std::array<ext, kTableSize>& powersOfTen() {
+  static const std::array<ext, kTableSize> table = [] {
+    std::array<ext, kTableSize> t{};
+    ext p = 1;
+    for (int k = 0; k < kTableSize; ++k) {
+      t[k] = k <= 27 ? p : std::pow(10.0L, static_cast<ext>(k));
+      p *= 10;
+    }
+    return t;
+  }();
+  return table;
+}
+
+ext powerOfTen(int k) {
+  if (k < kTableSize) return powersOfTen()[k];
+  return std::pow(10.0L, static_cast<ext>(k));
+}
+
+// a * 10^k, dividing for negative k so that short decimal fractions come out correctly rounded.
+ext scaleByPowerOfTen(ext a, int k) {
+  return k >= 0 ? a * powerOfTen(k) : a / powerOfTen(-k);
+}
+
+[[noreturn]] void notAFloat(std::string_view text) {
+  throw ConversionFailure("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+[[noreturn]] void notAnInteger(std::string_view text) {
+  throw ConversionFailure("'" + std::string(text) + "' is not a valid integer value");
+}
+
+// The digits of a number text as one integer. Exact in 64 bits while it fits, which is the same
+// as accumulating in extended (whose mantissa holds every 64-bit integer); past that, extended.
+struct DigitAccumulator {
+  std::uint64_t small = 0;
+  ext large = 0;
+  bool isLarge = false;
+
+  void add(int digit) {
+    if (!isLarge) {
+      if (small <= (UINT64_MAX - 9) / 10) {
+        small = small * 10 + static_cast<unsigned>(digit);
+        return;
+      }
+      large = static_cast<ext>(small);
+      isLarge = true;
+    }
+    large = large * 10;
+    large = large + digit;
+  }
+  ext value() const { return isLarge ? large : static_cast<ext>(small); }
+};
+
+}  // namespace
+
+double parseNumber(std::string_view text, char decimalSeparator) {
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  while (i < n && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i >= n || !(isDigit(text[i]) || text[i] == decimalSeparator)) notAFloat(text);
+
+  DigitAccumulator digits;
+  int fractionDigits = 0;
+  while (i < n && isDigit(text[i])) digits.add(text[i++] - '0');
+  if (i < n && text[i] == decimalSeparator) {
+    ++i;
+    while (i < n && isDigit(text[i])) {
+      digits.add(text[i++] - '0');
+      ++fractionDigits;
+    }
+  }
+  int exponent = 0;
+  if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+    ++i;
+    bool negativeExponent = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+      negativeExponent = text[i] == '-';
+      ++i;
+    }
+    while (i < n && isDigit(text[i])) {
+      if (exponent >= 500) notAFloat(text);
+      exponent = exponent * 10 + (text[i++] - '0');
+    }
+    if (negativeExponent) exponent = -exponent;
+  }
+  while (i < n && text[i] == ' ') ++i;
+  if (i != n) notAFloat(text);
+
+  ext value = digits.value();
+  if (std::isinf(value)) notAFloat(text);
+  if (value != 0) {
+    value = scaleByPowerOfTen(value, exponent - fractionDigits);
+    if (std::isinf(value)) notAFloat(text);
+  }
+  return toDouble(negative ? -value : value);
+}
+
+std::int32_t parseWholeNumber(std::string_view text) {
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  while (i < n && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  bool hex = false;
+  if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+    hex = true;
+    ++i;
+  } else if (i + 1 < n && text[i] == '0' && text[i + 1] == 'x') {
+    hex = true;
+    i += 2;
+  }
+  const std::uint64_t limit = hex ? 0xFFFFFFFFULL : (negative ? 2147483648ULL : 2147483647ULL);
+  std::uint64_t value = 0;
+  std::size_t digitCount = 0;
+  for (; i < n; ++i, ++digitCount) {
+    const char c = text[i];
+    int d;
+    if (isDigit(c)) d = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+    else notAnInteger(text);
+    value = value * (hex ? 16 : 10) + static_cast<unsigned>(d);
+    if (value > limit) notAnInteger(text);
+  }
+  if (digitCount == 0) notAnInteger(text);
+  // Hexadecimal digits give the 32-bit pattern; decimal ones were range-checked above.
+  const auto magnitude = static_cast<std::uint32_t>(value);
+  const std::uint32_t bits = negative ? 0U - magnitude : magnitude;
+  return static_cast<std::int32_t>(bits);
+}
+
+double roundTo(double value, int places) {
+  static const std::array<double, 16> steps = [] {
+    std::array<double, 16> s{};
+    for (int k = 0; k < 16; ++k) s[k] = static_cast<double>(1.0L / powerOfTen(k));
+    return s;
+  }();
+  // Places outside 0..15 are not used by the programs; they still round sensibly.
+  const double step = places >= 0 && places < 16 ? steps[places]
+                      : places < 0              ? toDouble(powerOfTen(-places))
+                                                : toDouble(1.0L / powerOfTen(places));
+  const std::int64_t quotient = toInt64(divide(value, step));
+  return toDouble(static_cast<ext>(quotient) * step);
+}
+
+std::string formatNumber(double value, char decimalSeparator) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  if (value == 0) return "0";
+
+  // 18 significant digits: N = |value| * 10^(17 - E), 10^17 <= N < 10^18, E = floor(log10|value|).
+  const ext magnitude = std::fabs(static_cast<ext>(value));
+  int binaryExponent = 0;
+  std::frexp(value, &binaryExponent);
+  int E = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521));
+  ext scaled = scaleByPowerOfTen(magnitude, 17 - E);
+  if (scaled >= 1e18L) scaled = scaleByPowerOfTen(magnitude, 17 - ++E);
+  std::uint64_t N = static_cast<std::uint64_t>(std::llrint(scaled));
+  if (N >= 1000000000000000000ULL) {
+    N = 100000000000000000ULL;
+    ++E;
+  }
+  // Cut to 15 digits, the 16th deciding; the carry through 9s can add a digit.
+  std::uint64_t digits15 = N / 1000;
+  if ((N / 100) % 10 >= 5) ++digits15;
+  if (digits15 >= 1000000000000000ULL) {
+    digits15 /= 10;
+    ++E;
+  }
+  char digitBuffer[15];
+  int count = 15;
+  for (int k = 14; k >= 0; --k) {
+    digitBuffer[k] = static_cast<char>('0' + digits15 % 10);
+    digits15 /= 10;
+  }
+  while (count > 1 && digitBuffer[count - 1] == '0') --count;
+
+  const int e = E + 1;  // value = 0.d1d2... * 10^e
+  std::string out;
+  out.reserve(24);
+  if (value < 0) out.push_back('-');
+  if (e > 15 || e < -3) {
+    out.push_back(digitBuffer[0]);
+    if (count > 1) {
+      out.push_back(decimalSeparator);
+      out.append(digitBuffer + 1, digitBuffer + count);
+    }
+    out.push_back('E');
+    int x = e - 1;
+    if (x < 0) {
+      out.push_back('-');
+      x = -x;
+    }
+    out.append(std::to_string(x));
+  } else if (e > 0) {
+    for (int k = 0; k < e; ++k) out.push_back(k < count ? digitBuffer[k] : '0');
+    if (count > e) {
+      out.push_back(decimalSeparator);
+      out.append(digitBuffer + e, digitBuffer + count);
+    }
+  } else {
+    out.push_back('0');
+    out.push_back(decimalSeparator);
+    out.append(static_cast<std::size_t>(-e), '0');
+    out.append(digitBuffer, digitBuffer + count);
+  }
+  return out;
+}
+
+std::string formatRounded(double value, int places, char decimalSeparator) {
+  return formatNumber(roundTo(value, places), decimalSeparator);
+}
+
+}  // namespace shell
