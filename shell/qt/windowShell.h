@@ -1,0 +1,28 @@
+#pragma once
+// What both windows share: the clock label refreshed every 1000 ms by Timer1, the exit question
+// on every close request and on the session's query before log-off, the locale watcher.
+#include <QObject>
+
+class QLabel;
+class QTimer;
+class QWidget;
+class QCloseEvent;
+
+namespace shell {
+class MessageBoxes;
+}
+
+namespace shell::qt {
+
+// Creates Timer1 (1000 ms, a child of window, named "Timer1") that sets the clock text as the
+// caption of timeLabel on every tick. Ticks go on while a modal box is open.
+QTimer* startClockTimer(QWidget* window, QLabel* timeLabel);
+void refreshClock(QLabel* timeLabel);
+
+// For closeEvent(): asks the exit question; accepts the event only on Yes.
+void askBeforeClose(QCloseEvent* event, shell::MessageBoxes& boxes);
+
+// Asks the exit question when the session is about to end; any answer but Yes cancels it.
+void askBeforeLogOff(QObject* context, shell::MessageBoxes& boxes);
+
+}  // namespace shell::qt
