@@ -38,5 +38,12 @@ bench: setup
 	cmake --build build-release
 	bash bench/run.sh build-release
 
+FUZZ_SECONDS ?= 60
+fuzz: setup
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTV_BUILD_TESTS=OFF -DTV_BUILD_WINDOWS=OFF -DTV_BUILD_FUZZ=ON
+	cmake --build build-fuzz
+	bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
 	rm -rf build build-sanitize build-release build-fuzz
