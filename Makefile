@@ -4,7 +4,7 @@ BUILD    ?= build
 GEN      := -G Ninja
 CTEST    := ctest --output-on-failure -j2 --no-tests=error
 
-.PHONY: setup configure build run test bench test-sanitize fuzz clean
+.PHONY: setup configure build run test bench test-sanitize fuzz package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -38,6 +38,12 @@ bench: setup
 	cmake --build build-release
 	bash bench/run.sh build-release
 
+package: setup
+	cmake -S . -B build-package $(GEN) -DCMAKE_BUILD_TYPE=Release -DTV_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build-package
+	cd build-package && cpack -G DEB
+	@ls -1 build-package/*.deb
+
 FUZZ_SECONDS ?= 60
 fuzz: setup
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -46,4 +52,4 @@ fuzz: setup
 	bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-sanitize build-release build-fuzz
+	rm -rf build build-sanitize build-release build-fuzz build-package
