@@ -7,9 +7,11 @@
 // - General failure report: critical icon, caption applicationTitle(), OK, the failure's own
 //   text after shell::failureReportText (the full-stop rule).
 #include <QString>
+#include <memory>
 
 #include "messageBoxes.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace shell::qt {
@@ -21,6 +23,17 @@ class FailureReporter {
   // failureText is the failure's own text (what()); the full-stop rule is applied by the report.
   virtual void report(const std::string& failureText) = 0;
 };
+
+// The boxes as built, not yet shown: exec() shows one modally and centred on the screen. Texts are
+// shown as plain text, never read as markup.
+std::unique_ptr<QMessageBox> buildErrorBox(const QString& message, QWidget* parent);
+// An empty caption gives "Confirm".
+std::unique_ptr<QMessageBox> buildConfirmationBox(const QString& question, const QString& caption,
+                                                  QWidget* parent);
+// reportText is shown as it is: report() applies the full-stop rule before.
+std::unique_ptr<QMessageBox> buildFailureReport(const QString& reportText, QWidget* parent);
+// The answer of a closed Confirmation box: the button clicked; Esc and the close button give Cancel.
+shell::Answer confirmationAnswer(const QMessageBox& box);
 
 class QtMessageBoxes : public shell::MessageBoxes, public FailureReporter {
  public:

@@ -14,15 +14,21 @@ class MessageBoxes;
 
 namespace shell::qt {
 
+class FailureReporter;
+
 // Creates Timer1 (1000 ms, a child of window, named "Timer1") that sets the clock text as the
-// caption of timeLabel on every tick. Ticks go on while a modal box is open.
-QTimer* startClockTimer(QWidget* window, QLabel* timeLabel);
+// caption of timeLabel on every tick. Ticks go on while a modal box is open. The first tick comes
+// one second after the start. A failure of a tick goes to reporter, or, when none is given, to the
+// general failure report over window.
+QTimer* startClockTimer(QWidget* window, QLabel* timeLabel, FailureReporter* reporter = nullptr);
 void refreshClock(QLabel* timeLabel);
 
 // For closeEvent(): asks the exit question; accepts the event only on Yes.
 void askBeforeClose(QCloseEvent* event, shell::MessageBoxes& boxes);
 
-// Asks the exit question when the session is about to end; any answer but Yes cancels it.
+// Asks the exit question when the session is about to end; any answer but Yes cancels it. The
+// question is asked for as long as context lives. A failure while asking goes to boxes when it is
+// also a FailureReporter (QtMessageBoxes is), else to the general failure report; it cancels too.
 void askBeforeLogOff(QObject* context, shell::MessageBoxes& boxes);
 
 }  // namespace shell::qt
