@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,13 @@
 using namespace rodCalculation;
 
 namespace {
+
+// Failure messages name the row rather than dumping its bytes.
+template <class Row>
+  requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os) {
+  *os << row.name;
+}
 
 // ---- Worked values --------------------------------------------------------------------------
 
