@@ -1,6 +1,9 @@
 #include "numberText.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <charconv>
 #include <cmath>
 
 #include "extendedMath.h"
@@ -173,12 +176,15 @@ std::string formatNumber(double value, char decimalSeparator) {
 
   // 18 significant digits: N = |value| * 10^(17 - E), 10^17 <= N < 10^18, E = floor(log10|value|).
   const ext magnitude = std::fabs(static_cast<ext>(value));
-  int binaryExponent = 0;
-  std::frexp(value, &binaryExponent);
+  // The exponent that frexp gives, read from the bits for normal values (frexp is a call).
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  int binaryExponent = static_cast<int>((bits >> 52) & 0x7FF) - 1022;
+  if (binaryExponent == -1022) std::frexp(value, &binaryExponent);  // denormal
   int E = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521));
   ext scaled = scaleByPowerOfTen(magnitude, 17 - E);
   if (scaled >= 1e18L) scaled = scaleByPowerOfTen(magnitude, 17 - ++E);
-  std::uint64_t N = static_cast<std::uint64_t>(std::llrint(scaled));
+  // rint is one instruction here; llrint is a library call. scaled < 10^18 + 1 fits either way.
+  std::uint64_t N = static_cast<std::uint64_t>(std::rint(scaled));
   if (N >= 1000000000000000000ULL) {
     N = 100000000000000000ULL;
     ++E;
@@ -190,44 +196,54 @@ std::string formatNumber(double value, char decimalSeparator) {
     digits15 /= 10;
     ++E;
   }
+  // Two digits per division, from the right.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   char digitBuffer[15];
   int count = 15;
-  for (int k = 14; k >= 0; --k) {
-    digitBuffer[k] = static_cast<char>('0' + digits15 % 10);
-    digits15 /= 10;
+  for (int k = 13; k > 0; k -= 2) {
+    const auto pair = static_cast<unsigned>(digits15 % 100);
+    digits15 /= 100;
+    digitBuffer[k] = kPairs[2 * pair];
+    digitBuffer[k + 1] = kPairs[2 * pair + 1];
   }
+  digitBuffer[0] = static_cast<char>('0' + digits15);
   while (count > 1 && digitBuffer[count - 1] == '0') --count;
 
   const int e = E + 1;  // value = 0.d1d2... * 10^e
-  std::string out;
-  out.reserve(24);
-  if (value < 0) out.push_back('-');
+  // Built in a local buffer and copied once: most results fit the string's own short buffer, so
+  // formatting a number allocates nothing. The longest result, "-0.000" and 15 digits, is 21.
+  char out[32];
+  char* p = out;
+  if (value < 0) *p++ = '-';
   if (e > 15 || e < -3) {
-    out.push_back(digitBuffer[0]);
+    *p++ = digitBuffer[0];
     if (count > 1) {
-      out.push_back(decimalSeparator);
-      out.append(digitBuffer + 1, digitBuffer + count);
+      *p++ = decimalSeparator;
+      p = std::copy(digitBuffer + 1, digitBuffer + count, p);
     }
-    out.push_back('E');
+    *p++ = 'E';
     int x = e - 1;
     if (x < 0) {
-      out.push_back('-');
+      *p++ = '-';
       x = -x;
     }
-    out.append(std::to_string(x));
+    p = std::to_chars(p, out + sizeof out, x).ptr;
   } else if (e > 0) {
-    for (int k = 0; k < e; ++k) out.push_back(k < count ? digitBuffer[k] : '0');
+    for (int k = 0; k < e; ++k) *p++ = k < count ? digitBuffer[k] : '0';
     if (count > e) {
-      out.push_back(decimalSeparator);
-      out.append(digitBuffer + e, digitBuffer + count);
+      *p++ = decimalSeparator;
+      p = std::copy(digitBuffer + e, digitBuffer + count, p);
     }
   } else {
-    out.push_back('0');
-    out.push_back(decimalSeparator);
-    out.append(static_cast<std::size_t>(-e), '0');
-    out.append(digitBuffer, digitBuffer + count);
+    *p++ = '0';
+    *p++ = decimalSeparator;
+    p = std::fill_n(p, -e, '0');
+    p = std::copy(digitBuffer, digitBuffer + count, p);
   }
-  return out;
+  return std::string(out, p);
 }
 
 std::string formatRounded(double value, int places, char decimalSeparator) {
