@@ -4,29 +4,13 @@
 
 namespace shell {
 
-namespace {
-// Every result passes through here: a NaN means an invalid operation, an infinity an overflow.
-ext checked(ext r) {
-  if (std::isnan(r)) throw InvalidOperation();
-  if (std::isinf(r)) throw Overflow();
-  return r;
-}
-}  // namespace
+namespace detail {
+void raiseInvalidOperation() { throw InvalidOperation(); }
+void raiseDivisionByZero() { throw DivisionByZero(); }
+void raiseOverflow() { throw Overflow(); }
+}  // namespace detail
 
-ext divide(ext a, ext b) {
-  if (b == 0) {
-    if (a == 0 || std::isnan(a)) throw InvalidOperation();
-    throw DivisionByZero();
-  }
-  return checked(a / b);
-}
-
-ext multiply(ext a, ext b) { return checked(a * b); }
-
-ext squareRoot(ext x) {
-  if (x < 0 || std::isnan(x)) throw InvalidOperation();
-  return std::sqrt(x);
-}
+using detail::checked;
 
 ext logarithm(ext x) {
   if (x < 0 || std::isnan(x)) throw InvalidOperation();
@@ -63,23 +47,6 @@ ext power(ext base, ext exponent) {
     return negative ? divide(1, result) : result;
   }
   return exponential(multiply(exponent, logarithm(base)));
-}
-
-std::int64_t toInt64(ext x) {
-  // The rounding mode is never changed: ties to even. rint, not nearbyint: the two differ only
-  // in the inexact flag, which nothing reads, and nearbyint saves and restores the whole
-  // floating-point environment on every call (about 15 times slower; it is on the hot path of
-  // every number written).
-  const ext r = std::rint(x);
-  if (!(r >= -0x1p63L && r < 0x1p63L)) throw InvalidOperation();
-  return static_cast<std::int64_t>(r);
-}
-
-double toDouble(ext x) {
-  if (std::isnan(x)) throw InvalidOperation();
-  const double d = static_cast<double>(x);
-  if (std::isinf(d)) throw Overflow();
-  return d;
 }
 
 }  // namespace shell

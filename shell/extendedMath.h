@@ -3,6 +3,7 @@
 // Every function raises InvalidOperation, DivisionByZero or Overflow where the result would
 // leave the real numbers or the double range; none returns a NaN or an infinity.
 // Underflow is quiet: tiny results become denormals or zero.
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -17,13 +18,37 @@ static_assert(std::numeric_limits<ext>::digits == 64, "the x87 extended format i
 inline constexpr ext kPi = 3.14159265358979323846264338327950288L;
 inline constexpr ext kOneThird = 1.0L / 3.0L;
 
+// The operations on the hot paths (every number written, every sampled value) are defined
+// inline below, so that a call does not pass extended values through memory; the raising of a
+// failure stays out of line.
+namespace detail {
+[[noreturn]] void raiseInvalidOperation();
+[[noreturn]] void raiseDivisionByZero();
+[[noreturn]] void raiseOverflow();
+// Every result passes through here: a NaN means an invalid operation, an infinity an overflow.
+inline ext checked(ext r) {
+  if (std::isnan(r)) raiseInvalidOperation();
+  if (std::isinf(r)) raiseOverflow();
+  return r;
+}
+}  // namespace detail
+
 // a / b. b = 0: DivisionByZero, or InvalidOperation when a is 0 too. A quotient beyond the
 // extended range: Overflow.
-ext divide(ext a, ext b);
-ext multiply(ext a, ext b);
+inline ext divide(ext a, ext b) {
+  if (b == 0) {
+    if (a == 0 || std::isnan(a)) detail::raiseInvalidOperation();
+    detail::raiseDivisionByZero();
+  }
+  return detail::checked(a / b);
+}
+inline ext multiply(ext a, ext b) { return detail::checked(a * b); }
 
 // Square root; a negative operand (not -0) is InvalidOperation.
-ext squareRoot(ext x);
+inline ext squareRoot(ext x) {
+  if (x < 0 || std::isnan(x)) detail::raiseInvalidOperation();
+  return std::sqrt(x);
+}
 // Natural logarithm; x < 0: InvalidOperation, x = 0: DivisionByZero.
 ext logarithm(ext x);
 // e^x; a result beyond the extended range: Overflow. Underflow is quiet.
@@ -38,10 +63,22 @@ ext arcCosine(ext x);
 ext power(ext base, ext exponent);
 
 // The nearest integer, ties to even, as a signed 64-bit integer; out of range: InvalidOperation.
-std::int64_t toInt64(ext x);
+inline std::int64_t toInt64(ext x) {
+  // The rounding mode is never changed: ties to even. rint, not nearbyint: the two differ only
+  // in the inexact flag, which nothing reads, and nearbyint saves and restores the whole
+  // floating-point environment on every call (about 15 times slower).
+  const ext r = std::rint(x);
+  if (!(r >= -0x1p63L && r < 0x1p63L)) detail::raiseInvalidOperation();
+  return static_cast<std::int64_t>(r);
+}
 
 // Stores an extended value as a double (nearest, ties to even). Beyond the double range:
 // Overflow; a NaN: InvalidOperation. Results below the smallest double become denormals or 0.
-double toDouble(ext x);
+inline double toDouble(ext x) {
+  if (std::isnan(x)) detail::raiseInvalidOperation();
+  const double d = static_cast<double>(x);
+  if (std::isinf(d)) detail::raiseOverflow();
+  return d;
+}
 
 }  // namespace shell
