@@ -26,7 +26,11 @@ class CentredMessageBox : public QMessageBox {
     QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    move(screen->availableGeometry().center() - rect().center());
+    // The frame is known here where the platform places frames itself (offscreen); under a window
+    // manager it is the bare box, a few pixels off at most.
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
   }
 };
 

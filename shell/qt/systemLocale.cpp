@@ -24,6 +24,13 @@ void readIfNeeded() {
   if (!data().read) refreshSystemLocale();
 }
 
+void readSystemLocale() {
+  const QLocale locale = QLocale::system();
+  data().decimalSeparator = decimalSeparatorOf(locale);
+  data().clock = clockLocaleOf(locale);
+  data().read = true;
+}
+
 // Re-reads the locale whenever a locale change is announced to any object of the application.
 class LocaleWatcher : public QObject {
  public:
@@ -31,23 +38,8 @@ class LocaleWatcher : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::LocaleChange) readLocale();
+    if (event->type() == QEvent::LocaleChange) readSystemLocale();
     return QObject::eventFilter(watched, event);
-  }
-
- public:
-  static void readLocale() {
-    const QLocale locale = QLocale::system();
-    data().decimalSeparator = decimalSeparatorOf(locale);
-    data().clock = clockLocaleOf(locale);
-    data().read = true;
-  }
-
-  static char decimalSeparatorOf(const QLocale& locale) {
-    // Number text works on single bytes; a separator outside ASCII cannot be typed into it.
-    const QString point = locale.decimalPoint();
-    const char16_t first = point.isEmpty() ? u'.' : point.front().unicode();
-    return first > 0x20 && first < 0x7F && first != '-' && first != '+' ? static_cast<char>(first) : '.';
   }
 };
 
@@ -112,7 +104,8 @@ void mapDateFormat(const QString& format, shell::ClockLocale& clock) {
       afterField = false;
       i = end;
     } else {
-      if (afterField && separator.isEmpty() && !c.isLetter() && !c.isSpace()) separator = c;
+      // Only punctuation separates fields: direction marks and blanks around it are kept as text.
+      if (afterField && separator.isEmpty() && (c.isPunct() || c.isSymbol())) separator = c;
       if (!separator.isEmpty() && c == separator[0]) {
         pattern += '/';
       } else if (c == '/') {
@@ -130,7 +123,7 @@ void mapDateFormat(const QString& format, shell::ClockLocale& clock) {
 
 // Qt's time format -> hour form, time separator and the place of the AM/PM marker. h with an
 // AM/PM marker is the 12-hour clock, H always the 24-hour clock; a doubled letter asks for the
-// leading zero. The time-zone part is not used.
+// leading zero. The seconds follow the minutes with the same separator.
 void mapTimeFormat(const QString& format, shell::ClockLocale& clock) {
   qsizetype hourAt = -1;
   qsizetype markerAt = -1;
@@ -178,14 +171,24 @@ shell::ClockLocale clockLocaleOf(const QLocale& locale) {
     clock.weekdayNames[i] = locale.dayName(i == 0 ? 7 : i, QLocale::LongFormat).toStdString();
   }
   mapDateFormat(locale.dateFormat(QLocale::ShortFormat), clock);
-  mapTimeFormat(locale.timeFormat(QLocale::LongFormat), clock);
+  // The short form: the long one carries the time zone and, in some locales, unit words.
+  mapTimeFormat(locale.timeFormat(QLocale::ShortFormat), clock);
   clock.amMarker = locale.amText().toStdString();
   clock.pmMarker = locale.pmText().toStdString();
   return clock;
 }
 
+char decimalSeparatorOf(const QLocale& locale) {
+  // Number text works on single bytes: a separator outside printable ASCII (Arabic has U+066B)
+  // cannot take part in it, and the full stop stands in for it.
+  const QString point = locale.decimalPoint();
+  const char16_t first = point.isEmpty() ? u'.' : point.front().unicode();
+  const bool usable = first > 0x20 && first < 0x7F && first != '-' && first != '+' && !(first >= '0' && first <= '9');
+  return usable ? static_cast<char>(first) : '.';
+}
+
 void refreshSystemLocale() {
-  LocaleWatcher::readLocale();
+  readSystemLocale();
   watchLocaleChanges();
 }
 

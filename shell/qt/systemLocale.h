@@ -12,6 +12,10 @@ namespace shell::qt {
 char decimalSeparator();
 shell::ClockLocale clockLocale();
 
+// The decimal separator of a locale: the first character of its decimal point; the full stop
+// where that is not a printable ASCII character other than a sign or a digit.
+char decimalSeparatorOf(const QLocale& locale);
+
 // Describes a locale for the clock text (weekday names from Sunday, short date pattern, 12- or
 // 24-hour clock, leading zero, AM/PM markers and where they stand). No time-zone name.
 shell::ClockLocale clockLocaleOf(const QLocale& locale);
