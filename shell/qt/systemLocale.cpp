@@ -75,10 +75,32 @@ qsizetype skipQuoted(const QString& format, qsizetype i) {
   return i;
 }
 
-// Qt's short date format -> the clock's pattern. Day and month runs become d/dd and M/MM (names
-// have no place in the short date), year runs yy or yyyy; the first separator between fields
-// becomes the date separator and is written as '/'. Quoted text is kept.
+// Whether a date format writes a day or month name (ddd, MMM and longer) outside quotes.
+bool namesDayOrMonth(const QString& format) {
+  for (qsizetype i = 0; i < format.size();) {
+    const QChar c = format[i];
+    if (c == '\'') {
+      i = skipQuoted(format, i);
+      continue;
+    }
+    const qsizetype len = runLength(format, i, c);
+    if ((c == 'd' || c == 'M') && len >= 3) return true;
+    i += len;
+  }
+  return false;
+}
+
+// Qt's short date format -> the clock's pattern. Day and month runs become d/dd and M/MM, year
+// runs yy or yyyy; the first separator between fields becomes the date separator and is written
+// as '/'. Quoted text is kept. The clock's date is all digits: a format that names the month
+// (the C locale's "d MMM yyyy") gives the British day/month/year instead.
 void mapDateFormat(const QString& format, shell::ClockLocale& clock) {
+  if (namesDayOrMonth(format)) {
+    const shell::ClockLocale british = shell::britishClockLocale();
+    clock.shortDatePattern = british.shortDatePattern;
+    clock.dateSeparator = british.dateSeparator;
+    return;
+  }
   std::string pattern;
   QString separator;
   bool afterField = false;

@@ -91,11 +91,25 @@ INSTANTIATE_TEST_SUITE_P(Locales, ClockLocaleOf,
                                          ClockRow{"nl_NL"}),
                          [](const auto& info) { return std::string(info.param.locale); });
 
-TEST(ClockLocaleOfBritish, GivesTheKnownLine) {
+struct KnownLine {
+  const char* locale;
+  const char* line;
+};
+
+class ClockLine : public testing::TestWithParam<KnownLine> {};
+
+TEST_P(ClockLine, OfASaturdayAfternoon) {
   const shell::LocalDateTime when{2018, 11, 10, 7, 14, 14, 22};
-  EXPECT_EQ(shell::clockText(when, shell::qt::clockLocaleOf(QLocale(QStringLiteral("en_GB")))),
-            "Saturday 10/11/2018, 14:14:22");
+  EXPECT_EQ(shell::clockText(when, shell::qt::clockLocaleOf(QLocale(QString::fromLatin1(GetParam().locale)))),
+            GetParam().line);
 }
+
+// The C locale's short date names the month ("10 Nov 2018"); the clock keeps to digits.
+INSTANTIATE_TEST_SUITE_P(Locales, ClockLine,
+                         testing::Values(KnownLine{"en_GB", "Saturday 10/11/2018, 14:14:22"},
+                                         KnownLine{"C", "Saturday 10/11/2018, 14:14:22"},
+                                         KnownLine{"en_US", "Saturday 11/10/18, 2:14:22 PM"}),
+                         [](const auto& info) { return std::string(info.param.locale); });
 
 TEST(CurrentClockText, IsTheClockTextOfNow) {
   const QDateTime before = QDateTime::currentDateTime();
