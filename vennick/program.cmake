@@ -5,6 +5,7 @@ if(TARGET shell_qt)
     ${CMAKE_CURRENT_LIST_DIR}/vennickMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vennickLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layoutHelpers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/arrowKeyScrollBar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/operationsEditor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pressWindowAdapter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/memo/memoLines.cpp

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "arrowKeyScrollBar.h"
 #include "folderBrowser/directoryListBox.h"
 #include "folderBrowser/driveComboBox.h"
 #include "folderBrowser/fileListBox.h"
@@ -85,7 +86,7 @@ void TForm1::buildWindow() {
 
   Label13 = placeLabel(this, "Label13", QStringLiteral("Precision"), 128, 168, 56, 16, kTen);
   precisionLabel = placeLabel(this, "precisionLabel", QStringLiteral("0"), 300, 168, 7, 16, kTen, Align::Right);
-  precisionScrollBar = named(new QScrollBar(Qt::Horizontal, this), "precisionScrollBar", 128, 188, 180, 17);
+  precisionScrollBar = named(new vennick::ArrowKeyScrollBar(Qt::Horizontal, this), "precisionScrollBar", 128, 188, 180, 17);
   precisionScrollBar->setRange(0, 15);
   precisionScrollBar->setSingleStep(1);
   // A click beside the handle moves by one as well (Qt has no step for it apart from the page).

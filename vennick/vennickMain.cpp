@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -189,6 +190,16 @@ void TForm1::refocus(QWidget* box) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // Tab into the quantity buttons lands on the checked one, as in any group of radio buttons.
+  if (event->type() == QEvent::FocusIn && watched->parent() == Panel1) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    auto* radio = qobject_cast<QRadioButton*>(watched);
+    if (radio != nullptr && !radio->isChecked() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+      for (QRadioButton* other : {displacementRadioButton, velocityRadioButton, accelerationRadioButton}) {
+        if (other->isChecked()) other->setFocus(reason);
+      }
+    }
+  }
   // A mouse press gives the focus before it is delivered; when that focus move was refused,
   // the press itself is dropped, so the control clicked does not act (no Solve after a refusal).
   if (swallowPress_ && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {

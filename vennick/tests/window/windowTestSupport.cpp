@@ -4,9 +4,14 @@
 #include <QFile>
 #include <QTest>
 
+#include <stdexcept>
+
 namespace vennick::testing {
 
 void RecordingBoxes::errorBox(const std::string& message) {
+  // A window that shows box after box without the user (an endless loop of focus events) is
+  // stopped here, so that the test fails instead of hanging.
+  if (errors.size() >= kMostBoxes) throw std::runtime_error("More than " + std::to_string(kMostBoxes) + " Error boxes");
   errors.push_back(message);
   QWidget* focus = QApplication::focusWidget();
   focusAtError.push_back(focus != nullptr ? focus->objectName() : QString());

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@
 #include "messageBoxes.h"
 #include "qtMessageBoxes.h"
 #include "vennickMain.h"
+
+// Texts in failure messages as text, not as bytes.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace vennick::testing {
 
@@ -29,6 +33,7 @@ class RecordingBoxes : public shell::MessageBoxes, public shell::qt::FailureRepo
   // The objectName of the focused control at the moment each Error box was shown.
   std::vector<QString> focusAtError;
   shell::Answer answer = shell::Answer::Yes;
+  static constexpr std::size_t kMostBoxes = 20;
 };
 
 class FakeVolumes : public VolumeSource {
