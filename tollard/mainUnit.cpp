@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include "embeddedResources.h"
@@ -60,10 +62,16 @@ QLineEdit* editBox(QWidget* parent, const char* name, int left, int top) {
   return e;
 }
 
+// The rows are placed for a frame that runs through the middle of the caption, as the Windows
+// style draws it; other styles put the frame below the caption, across the first row.
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect geometry) {
   auto* g = new QGroupBox(title, parent);
   g->setObjectName(QString::fromLatin1(name));
   g->setFont(shell::qt::windowFont(10));
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
+    style->setParent(g);
+    g->setStyle(style);
+  }
   g->setGeometry(geometry);
   return g;
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -149,6 +150,26 @@ TEST_F(SizingWindowTest, EditBoxesAndButtonShowTheirTextUncut) {
   for (const char* name : {"GroupBox1", "GroupBox2"}) {
     auto* group = control<QGroupBox>(name);
     EXPECT_LT(group->fontMetrics().horizontalAdvance(group->title()), group->width() / 2);
+  }
+}
+
+// The rows are placed for a frame that runs through the middle of the caption; a frame drawn
+// below the caption would cut through the first row.
+TEST_F(SizingWindowTest, GroupFramesRunAboveTheFirstRow) {
+  for (const auto& [name, firstRowTop] : {std::pair{"GroupBox1", 16}, std::pair{"GroupBox2", 20}}) {
+    auto* group = control<QGroupBox>(name);
+    // Drawn without its children, at the middle, clear of the caption.
+    QImage image(group->size(), QImage::Format_RGB32);
+    image.fill(group->palette().color(QPalette::Window));
+    group->render(&image, {}, {}, QWidget::DrawWindowBackground);
+    const int x = group->width() / 2;
+    const QRgb background = image.pixel(x, 0);
+    int frameTop = -1;
+    for (int y = 0; y < image.height() && frameTop < 0; ++y) {
+      if (image.pixel(x, y) != background) frameTop = y;
+    }
+    EXPECT_GE(frameTop, 0) << name;
+    EXPECT_LT(frameTop, firstRowTop) << name;
   }
 }
 
