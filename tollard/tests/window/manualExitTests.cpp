@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QTest>
 #include <QTimer>
 
@@ -110,6 +111,13 @@ INSTANTIATE_TEST_SUITE_P(Tollard, CloseRequest,
                                            Closing{"no", shell::Answer::No, false},
                                            Closing{"cancel", shell::Answer::Cancel, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SizingWindowTest, DestroyedWindowRemovesTheSymbolFontAndLeavesItsFile) {
+  EXPECT_TRUE(QFontDatabase::families().contains("GreekC"));
+  form.reset();
+  EXPECT_FALSE(QFontDatabase::families().contains("GreekC"));
+  EXPECT_TRUE(QFile::exists(path("AppResources/GreekCNew.ttf")));
+}
 
 struct Shortcut {
   const char* name;
