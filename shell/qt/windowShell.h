@@ -27,8 +27,9 @@ void refreshClock(QLabel* timeLabel);
 void askBeforeClose(QCloseEvent* event, shell::MessageBoxes& boxes);
 
 // Asks the exit question when the session is about to end; any answer but Yes cancels it. The
-// question is asked for as long as context lives. A failure while asking goes to boxes when it is
-// also a FailureReporter (QtMessageBoxes is), else to the general failure report; it cancels too.
+// question is asked for as long as context lives, and boxes must live as long. A failure while
+// asking goes to boxes when it is also a FailureReporter (QtMessageBoxes is), else to the general
+// failure report; it cancels the session's end too.
 void askBeforeLogOff(QObject* context, shell::MessageBoxes& boxes);
 
 }  // namespace shell::qt
