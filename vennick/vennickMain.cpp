@@ -105,11 +105,16 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::Button1Click() {
   guarded([&] {
     vennick::PressWindowAdapter window(*this);
-    // The memo shows what the run added, also when a failure ends it.
+    // The memo shows what the run added and the file list the files it wrote, also when a
+    // failure ends the run.
     struct Publish {
       vennick::MemoLines& lines;
-      ~Publish() { lines.publish(); }
-    } publish{*memoLines_};
+      vennick::FileListBox& files;
+      ~Publish() {
+        lines.publish();
+        files.refresh();
+      }
+    } publish{*memoLines_, *FileListBox1};
     vennick::runSampling(window);
   });
 }

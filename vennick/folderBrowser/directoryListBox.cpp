@@ -40,7 +40,6 @@ void readable(const QString& folder) {
 
 DirectoryListBox::DirectoryListBox(QWidget* parent) : QListWidget(parent) {
   setItemDelegate(new FolderDelegate(this));
-  setUniformItemSizes(true);
   setIconSize(QSize(12, 12));
 }
 

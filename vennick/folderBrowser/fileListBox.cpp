@@ -24,7 +24,6 @@ class LineHeightDelegate : public QStyledItemDelegate {
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
   setItemDelegate(new LineHeightDelegate(this));
-  setUniformItemSizes(true);
 }
 
 void FileListBox::setDirectory(const QString& path) {

@@ -20,6 +20,9 @@ class FileListBox : public QListWidget {
   QString mask() const { return mask_.text(); }
   void setMask(const QString& mask);
   QStringList fileNames() const;
+  // Lists the folder again, for files written or removed since; a folder gone meanwhile lists
+  // nothing. Never raises.
+  void refresh() { fill(); }
 
  private:
   void fill();

@@ -55,6 +55,12 @@ bool MemoLines::setData(const QModelIndex& index, const QVariant& value, int rol
   // Every later line moves by the change in length (unsigned wrap-around adds a negative change).
   const std::size_t shift = bytes.size() - oldSize;
   for (std::size_t i = row + 1; i < starts_.size(); ++i) starts_[i] += shift;
+  if (row == longest_ && bytes.size() < oldSize) {
+    findLongest();
+  } else if (bytes.size() > longestSize_ || row == longest_) {
+    longest_ = row;
+    longestSize_ = bytes.size();
+  }
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
   return true;
 }
@@ -72,6 +78,8 @@ void MemoLines::clear() {
   text_.shrink_to_fit();
   starts_.shrink_to_fit();
   published_ = 0;
+  longest_ = 0;
+  longestSize_ = 0;
   endResetModel();
 }
 
@@ -79,6 +87,23 @@ void MemoLines::append(std::string_view line) {
   starts_.push_back(text_.size());
   text_.append(line);
   text_.append(kLineBreak);
+  if (line.size() > longestSize_) {
+    longest_ = starts_.size() - 1;
+    longestSize_ = line.size();
+  }
+}
+
+QString MemoLines::longestLine() const { return starts_.empty() ? QString() : line(longest_); }
+
+void MemoLines::findLongest() {
+  longest_ = 0;
+  longestSize_ = 0;
+  for (std::size_t i = 0; i < starts_.size(); ++i) {
+    if (lineView(i).size() > longestSize_) {
+      longest_ = i;
+      longestSize_ = lineView(i).size();
+    }
+  }
 }
 
 void MemoLines::publish() {

@@ -39,6 +39,9 @@ class MemoLines : public QAbstractListModel {
 
   // Every line held, published or not.
   std::size_t lineCount() const { return starts_.size(); }
+  // The longest line in bytes (the empty text when there is none): every row of the view is
+  // made as wide as it, so that the view can scroll to the end of any line.
+  QString longestLine() const;
   QString line(std::size_t index) const;
   QStringList lines() const;
 
@@ -49,10 +52,13 @@ class MemoLines : public QAbstractListModel {
 
  private:
   std::string_view lineView(std::size_t index) const;
+  void findLongest();
 
   std::string text_;
   std::vector<std::size_t> starts_;
   int published_ = 0;
+  std::size_t longest_ = 0;      // index of the longest line; 0 when there is none
+  std::size_t longestSize_ = 0;  // its length in bytes
 };
 
 }  // namespace vennick

@@ -1,16 +1,40 @@
 #include "memoView.h"
 
+#include "memoLines.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <vector>
 
 namespace vennick {
 
+namespace {
+
+// Every row is as wide as the longest line (the view asks one row for the size of all).
+class MemoLineDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (const auto* lines = qobject_cast<const MemoLines*>(index.model())) {
+      const int margin = 2 * (option.widget ? option.widget->style() : QApplication::style())
+                                     ->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 2;
+      size.setWidth(std::max(size.width(), option.fontMetrics.horizontalAdvance(lines->longestLine()) + margin));
+    }
+    return size;
+  }
+};
+
+}  // namespace
+
 MemoView::MemoView(QWidget* parent) : QListView(parent) {
+  setItemDelegate(new MemoLineDelegate(this));
   setUniformItemSizes(true);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

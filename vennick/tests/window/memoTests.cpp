@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QTest>
 
 #include "memo/memoLines.h"
@@ -44,6 +45,7 @@ struct EditCase {
   int row;
   QString text;
   QStringList expected;
+  QString longest;  // the line that sets the width of the view's rows afterwards
 };
 
 class MemoLineEdit : public ::testing::TestWithParam<EditCase> {};
@@ -57,16 +59,19 @@ TEST_P(MemoLineEdit, ChangesOnlyThatLine) {
   QByteArray file;
   for (const QString& line : c.expected) file += line.toUtf8() + "\r\n";
   EXPECT_EQ(memo.fileBytes(), file);
+  EXPECT_EQ(memo.longestLine(), c.longest);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, MemoLineEdit,
     ::testing::Values(
-        EditCase{"Shorter", 1, QStringLiteral("2"), {"first", "2", "third"}},
-        EditCase{"Longer", 0, QStringLiteral("the first line, longer"), {"the first line, longer", "second line", "third"}},
-        EditCase{"Emptied", 1, QString(), {"first", "", "third"}},
-        EditCase{"LastLine", 2, QStringLiteral("end"), {"first", "second line", "end"}},
-        EditCase{"LineBreaksBecomeBlanks", 0, QStringLiteral("a\r\nb"), {"a  b", "second line", "third"}}),
+        EditCase{"Shorter", 1, QStringLiteral("2"), {"first", "2", "third"}, "first"},
+        EditCase{"Longer", 0, QStringLiteral("the first line, longer"), {"the first line, longer", "second line", "third"},
+                 "the first line, longer"},
+        EditCase{"Emptied", 1, QString(), {"first", "", "third"}, "first"},
+        EditCase{"LastLine", 2, QStringLiteral("end"), {"first", "second line", "end"}, "second line"},
+        EditCase{"LineBreaksBecomeBlanks", 0, QStringLiteral("a\r\nb"), {"a  b", "second line", "third"},
+                 "second line"}),
     [](const ::testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
 class MemoViewCopy : public ::testing::Test {
@@ -91,6 +96,20 @@ TEST_F(MemoViewCopy, CtrlCCopiesTheSelectedLinesInTheirOrder) {
   select(1, QItemSelectionModel::Select);
   QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("l1\nl3"));
+}
+
+TEST(MemoViewWidth, ScrollsToTheEndOfTheLongestLine) {
+  MemoLines memo;
+  const QString longest = QStringLiteral("0.428571428571429 -872.447412345678 and a note that runs on");
+  memo.setLines({QStringLiteral("0 1"), longest, QStringLiteral("0.1 2")});
+  MemoView view;
+  view.setModel(&memo);
+  view.resize(201, 89);
+  view.show();
+  QApplication::processEvents();
+  const int needed = view.fontMetrics().horizontalAdvance(longest);
+  EXPECT_GE(view.horizontalScrollBar()->maximum() + view.viewport()->width(), needed);
+  EXPECT_GE(view.visualRect(memo.index(0)).width(), needed);
 }
 
 TEST_F(MemoViewCopy, CtrlACtrlCCopiesEveryLine) {

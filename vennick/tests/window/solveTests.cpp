@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "folderBrowser/directoryListBox.h"
+#include "folderBrowser/fileListBox.h"
 #include "memo/memoLines.h"
 #include "memo/memoView.h"
 #include "windowTestSupport.h"
@@ -72,6 +73,8 @@ TEST_P(WorkedExample, WritesTheResultFileAndShowsItsLines) {
   EXPECT_EQ(fileBytes(QString::fromLatin1(w.file)), expected);
   EXPECT_EQ(window->memoLines().lines(), w.lines);
   EXPECT_EQ(window->memoLines().rowCount(), w.lines.size());
+  // The file list shows the new file at once.
+  EXPECT_TRUE(window->FileListBox1->fileNames().contains(QString::fromLatin1(w.file)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
