@@ -53,7 +53,9 @@ TEST_P(FileWriteFaultTest, FailsNamingTheFileAndKeepsTheEarlierOne) {
   } catch (const FileWriteFailure& f) {
     EXPECT_NE(std::string(f.what()).find("\"" + target.string() + "\""), std::string::npos) << f.what();
   }
-  if (fault.hasEarlierFile) EXPECT_EQ(fileFaults::readFile(target), fileFaults::kEarlier);
+  if (fault.hasEarlierFile) {
+    EXPECT_EQ(fileFaults::readFile(target), fileFaults::kEarlier);
+  }
   // No temporary file is left beside the target.
   if (fs::is_directory(target.parent_path()))
     for (const auto& e : fs::directory_iterator(target.parent_path()))
