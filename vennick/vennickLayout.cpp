@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include "arrowKeyScrollBar.h"
@@ -119,6 +121,13 @@ void TForm1::buildWindow() {
 
 void TForm1::buildInputGroup() {
   GroupBox1 = named(new QGroupBox(QStringLiteral("Input"), this), "GroupBox1", 12, 36, 300, 128);
+  // The rows are placed for a frame that runs through the middle of the caption, as the Windows
+  // style draws it; other styles put the frame below the caption, across the first row. The
+  // style is the group's own: its controls keep the application's.
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
+    style->setParent(GroupBox1);
+    GroupBox1->setStyle(style);
+  }
   QWidget* g = GroupBox1;
   Label2 = placeLabel(g, "Label2", QStringLiteral("Connecting Rod Length"), 4, 16, 70, 32, kTen, Align::Left, true);
   Label3 = placeLabel(g, "Label3", QStringLiteral("l"), 104, 24, 3, 16, kTen);

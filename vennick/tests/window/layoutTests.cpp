@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -202,6 +203,22 @@ TEST_F(WindowTest, NoCaptionIsClipped) {
   }
   for (auto* radio : window->findChildren<QRadioButton*>())
     EXPECT_LE(radio->sizeHint().width(), radio->parentWidget()->width() - radio->x()) << radio->text().toStdString();
+}
+
+TEST_F(WindowTest, TheInputFrameRunsAboveTheFirstRow) {
+  // Drawn without its controls, at the middle of its width, clear of the caption: a frame below
+  // the caption would cut through the rod length's label at the top of 16.
+  auto* group = find("GroupBox1");
+  QImage image(group->size(), QImage::Format_RGB32);
+  image.fill(group->palette().color(QPalette::Window));
+  group->render(&image, {}, {}, QWidget::DrawWindowBackground);
+  const int x = group->width() / 2;
+  int frameTop = -1;
+  for (int y = 0; y < image.height() && frameTop < 0; ++y) {
+    if (image.pixel(x, y) != image.pixel(x, 0)) frameTop = y;
+  }
+  EXPECT_GE(frameTop, 0);
+  EXPECT_LT(frameTop, 16);
 }
 
 TEST_F(WindowTest, ButtonsWrapTheirCaptionsBetweenWords) {
