@@ -11,6 +11,8 @@
 int main(int argc, char** argv) {
   shell::qt::prepareFontDpi();
   QApplication application(argc, argv);
+  // Matches the launcher entry, so that the desktop pairs the window with its menu item and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.formingcalc.vennick"));
   shell::qt::installWindowFonts();
   shell::qt::refreshSystemLocale();
 
