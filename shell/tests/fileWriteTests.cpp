@@ -57,9 +57,11 @@ TEST_P(FileWriteFaultTest, FailsNamingTheFileAndKeepsTheEarlierOne) {
     EXPECT_EQ(fileFaults::readFile(target), fileFaults::kEarlier);
   }
   // No temporary file is left beside the target.
-  if (fs::is_directory(target.parent_path()))
-    for (const auto& e : fs::directory_iterator(target.parent_path()))
+  if (fs::is_directory(target.parent_path())) {
+    for (const auto& e : fs::directory_iterator(target.parent_path())) {
       EXPECT_EQ(e.path().filename().string().find(target.filename().string() + "."), std::string::npos) << e.path();
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FileWriteFaultTest, ::testing::ValuesIn(fileFaults::kFaults),

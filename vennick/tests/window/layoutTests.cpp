@@ -267,7 +267,9 @@ TEST_F(WindowTest, DeltaOfTheHeightHeadingIsDrawnInTheSymbolFont) {
   EXPECT_EQ(delta->font().pointSize(), 10);
   // No other label of the window uses it.
   for (auto* label : window->findChildren<QLabel*>()) {
-    if (label != delta) EXPECT_NE(QFontInfo(label->font()).family(), QStringLiteral("GreekC")) << label->objectName().toStdString();
+    if (label != delta) {
+      EXPECT_NE(QFontInfo(label->font()).family(), QStringLiteral("GreekC")) << label->objectName().toStdString();
+    }
   }
 }
 
