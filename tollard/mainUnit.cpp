@@ -17,7 +17,9 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
+#include <utility>
 
+#include "accessibleNames.h"
 #include "embeddedResources.h"
 #include "formSizingWindow.h"
 #include "handlerGuard.h"
@@ -145,6 +147,7 @@ TForm1::TForm1(Services services, QWidget* parent)
   setTabOrder(rodDiameterTextBox, rodLengthTextBox);
   setTabOrder(rodLengthTextBox, rodUpsettingRatioTextBox);
   setTabOrder(rodUpsettingRatioTextBox, rodVolumeTextBox);
+  applyAccessibleNames();
   forgingVolumeTextBox->setFocus();
 
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -238,6 +241,17 @@ void TForm1::buildMenu() {
   Help1 = bar->addMenu(QStringLiteral("&Help"));
   Help1->setObjectName(QStringLiteral("Help1"));
   Contents1 = menuItem(Help1, "Contents1", QStringLiteral("&Manual"), {}, MenuPicture::Manual);
+}
+
+void TForm1::applyAccessibleNames() {
+  const std::pair<QLabel*, QWidget*> captioned[] = {
+      {Label1, forgingVolumeTextBox},     {Label6, materialAdditionTextBox}, {Label9, requestedRatioTextBox},
+      {Label13, RodTypeComboBox},         {Label14, rodDiameterTextBox},     {Label15, rodLengthTextBox},
+      {Label16, rodUpsettingRatioTextBox}, {Label17, rodVolumeTextBox}};
+  for (const auto& [caption, control] : captioned) shell::qt::nameAfterCaption(*caption, *control);
+  shell::qt::setAccessibleNames(*Button1, Button1->text());
+  // The hidden report memo is no box of the window, but Qt still lists it to a screen reader.
+  shell::qt::setAccessibleNames(*Memo1, QStringLiteral("Results"));
 }
 
 QPrinter& TForm1::printer() {

@@ -87,6 +87,8 @@ class TForm1 : public QMainWindow {
   void buildInputGroup();
   void buildOutputGroup();
   void buildMenu();
+  // The boxes' names for a screen reader, from their captions, which become their buddies.
+  void applyAccessibleNames();
   QPrinter& printer();
 
   std::unique_ptr<shell::qt::QtMessageBoxes> ownBoxes_;
