@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "pressAccessibleNames.h"
 #include "samplingRun.h"
 #include "windowFonts.h"
 
@@ -57,6 +58,7 @@ void OperationsEditor::addRow() {
     previous = box;
     box->show();
   }
+  applyRowAccessibleNames(window_, k);
   count_ = k;
   fitRowsPanel();
 }

@@ -18,7 +18,8 @@ class OperationsEditor {
   void setOperationCount(int count) { count_ = count; }
 
   // Appends row n + 1, 30 pixels per row below row 1's current place, at the lefts and widths of
-  // row 1, in 10-point type, empty; its boxes come last in the tab order of the box.
+  // row 1, in 10-point type, empty; its boxes come last in the tab order of the box and carry
+  // their accessible names (applyRowAccessibleNames).
   void addRow();
   // Destroys the last row's five controls (a name that finds nothing is passed over); never row 1.
   void removeRow();

@@ -7,6 +7,7 @@ if(TARGET shell_qt)
     ${CMAKE_CURRENT_LIST_DIR}/layoutHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/arrowKeyScrollBar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/operationsEditor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pressAccessibleNames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pressWindowAdapter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/memo/memoLines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/memo/memoView.cpp

@@ -23,6 +23,7 @@
 #include "memo/memoLines.h"
 #include "memo/memoView.h"
 #include "operationsEditor.h"
+#include "pressAccessibleNames.h"
 #include "vennickMain.h"
 #include "windowFonts.h"
 #include "windowShell.h"
@@ -117,6 +118,7 @@ void TForm1::buildWindow() {
   Timer1 = shell::qt::startClockTimer(this, timeLabel, services_.reporter);
 
   arrangeTabOrder();
+  vennick::applyAccessibleNames(*this);
 }
 
 void TForm1::buildInputGroup() {

@@ -1,11 +1,10 @@
 // What a screen reader reads: every control of the window by a name, the boxes by their
 // captions, which are their buddies.
-#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "unnamedControls.h"
+#include "accessibilityChecks.h"
 #include "windowFixture.h"
 
 namespace tollard::test {
@@ -36,13 +35,11 @@ TEST_P(NamedControl, IsReadByItsCaption) {
   const Named& row = GetParam();
   QWidget* widget = control(row.name);
   ASSERT_NE(widget, nullptr);
-  // As an assistive tool asks for it; without a name of its own a box would be read by the
-  // title of its group ("Input", "Output").
-  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-  ASSERT_NE(accessible, nullptr);
-  EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(row.accessibleName));
+  EXPECT_EQ(widget->accessibleName(), QString::fromUtf8(row.accessibleName));
   if (row.caption != nullptr) {
-    EXPECT_EQ(control<QLabel>(row.caption)->buddy(), widget);
+    auto* caption = control<QLabel>(row.caption);
+    EXPECT_EQ(caption->buddy(), widget);
+    EXPECT_TRUE(shell_qt_tests::labelledBy(*widget, *caption));
   }
 }
 

@@ -1,18 +1,21 @@
 #pragma once
-// For the window tests: the controls under a widget that a screen reader lists but that carry no
-// accessible name. Covered are the kinds a user works with: text fields, combo boxes, buttons,
-// lists, memos and scroll boxes, and scroll bars, including the parts Qt builds into a control.
+// For the window tests: what a screen reader finds of a window's controls.
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStringList>
 
 namespace shell_qt_tests {
 
-// Each unnamed control as its objectName, or, for a part without one, its class and the
-// objectName of the nearest named widget above it ("QScrollBar in Memo1").
+// The controls under root that a screen reader lists but that carry no accessible name. Covered
+// are the kinds a user works with: text fields, combo boxes, buttons, lists, memos and scroll
+// boxes, and scroll bars, including the parts Qt builds into a control. Each unnamed control
+// comes as its objectName, or, for a part without one, as its class and the objectName of the
+// nearest named widget above it ("QScrollBar in Memo1").
 inline QStringList unnamedControls(const QWidget& root) {
   QStringList unnamed;
   for (QWidget* widget : root.findChildren<QWidget*>()) {
@@ -33,6 +36,15 @@ inline QStringList unnamedControls(const QWidget& root) {
                         owner != nullptr ? owner->objectName() : QStringLiteral("?"));
   }
   return unnamed;
+}
+
+// Whether an assistive tool finds the caption as the control's label. Qt on Linux names a combo
+// box by this relation; the name the combo box reports itself is the text it shows.
+inline bool labelledBy(QWidget& control, const QLabel& caption) {
+  for (const auto& [other, relation] : QAccessible::queryAccessibleInterface(&control)->relations(QAccessible::Label)) {
+    if (other->object() == &caption) return true;
+  }
+  return false;
 }
 
 }  // namespace shell_qt_tests
