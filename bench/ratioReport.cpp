@@ -11,6 +11,8 @@ namespace {
 // Prints as the console reporter does and keeps each benchmark's real time per iteration.
 class RecordingReporter : public benchmark::ConsoleReporter {
  public:
+  // Plain text: the RATIO lines are read back from the same output.
+  RecordingReporter() : ConsoleReporter(OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {

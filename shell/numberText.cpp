@@ -183,8 +183,8 @@ std::string formatNumber(double value, char decimalSeparator) {
   int E = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521));
   ext scaled = scaleByPowerOfTen(magnitude, 17 - E);
   if (scaled >= 1e18L) scaled = scaleByPowerOfTen(magnitude, 17 - ++E);
-  // rint is one instruction here; llrint is a library call. scaled < 10^18 + 1 fits either way.
-  std::uint64_t N = static_cast<std::uint64_t>(std::rint(scaled));
+  // scaled < 10^18 + 1, well inside the int64 range.
+  std::uint64_t N = static_cast<std::uint64_t>(detail::nearestInt64(scaled));
   if (N >= 1000000000000000000ULL) {
     N = 100000000000000000ULL;
     ++E;

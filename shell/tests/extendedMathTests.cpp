@@ -92,6 +92,14 @@ TEST(ExtendedMath, RoundsToInt64TiesToEven) {
   EXPECT_EQ(toInt64(9.2e18L), 9200000000000000000LL);
 }
 
+TEST(ExtendedMath, Int64RangeEndsExactly) {
+  EXPECT_EQ(toInt64(0x1p63L - 1), INT64_MAX);
+  EXPECT_EQ(toInt64(0x1p63L - 0.75L), INT64_MAX);
+  EXPECT_THROW(toInt64(0x1p63L - 0.5L), InvalidOperation);  // the tie goes to the even 2^63
+  EXPECT_EQ(toInt64(-0x1p63L), INT64_MIN);
+  EXPECT_THROW(toInt64(-0x1p63L - 1), InvalidOperation);
+}
+
 TEST(ExtendedMath, UnderflowIsQuiet) {
   EXPECT_EQ(toDouble(1e-400L), 0.0);
   EXPECT_EQ(exponential(-20000), 0.0L);
