@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "fileFaults.h"
 #include "folderBrowser/directoryListBox.h"
 #include "folderBrowser/fileListBox.h"
 #include "memo/memoLines.h"
@@ -203,6 +204,21 @@ TEST_F(SolveTest, AResultFileThatCannotBeWrittenGoesToTheFailureReport) {
       << boxes.reports[0];
   // The lines of the operation stay in the memo.
   EXPECT_EQ(window->memoLines().rowCount(), 5);
+}
+
+TEST_F(SolveTest, ADiskThatFillsUpMidWriteKeepsTheEarlierResultFile) {
+  pickPress(QStringLiteral("LZK 2500"));
+  workedRow(1, QLatin1Char('.'));
+  setText("nbrOfDivisionLoad1TextBox", QStringLiteral("2000"));  // some 50 kB of lines
+  const std::string file = output.toStdString() + "/amplitude_velocity_operation1_LZK2500.txt";
+  fileFaults::writeFile(file, fileFaults::kEarlier);
+  {
+    fileFaults::FileSizeLimit limit(4096);
+    solve();
+  }
+  ASSERT_EQ(boxes.reports.size(), 1u);
+  EXPECT_EQ(boxes.reports[0].rfind("Cannot create file \"" + file + "\". ", 0), 0u) << boxes.reports[0];
+  EXPECT_EQ(fileFaults::readFile(file), fileFaults::kEarlier);
 }
 
 TEST_F(SolveTest, AMillionLinesAreShownAndScrollToTheLast) {
