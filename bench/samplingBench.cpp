@@ -14,8 +14,8 @@
 #include <numbers>
 #include <string>
 
+#include "lzkPressWindow.h"
 #include "ratioReport.h"
-#include "reportLines.h"
 #include "samplingRun.h"
 
 namespace {
@@ -31,40 +31,11 @@ const std::string& folder() {
   return path;
 }
 
-// The press window of the run with the Report lines held without a toolkit.
-class BenchWindow : public vennick::PressWindow {
- public:
-  std::string controlText(const std::string& name) override {
-    if (name == "crankPressTypeComboBox") return "LZK 2500";
-    if (name == "revolveRateTextBox") return "70";
-    if (name == "connectingRodLengthTextBox") return "1070";
-    if (name == "crankshaftStrokeTextBox") return "320";
-    if (name == "deltaH1TextBox") return "20";
-    if (name == "nbrOfDivisionLoad1TextBox") return std::to_string(kDivisions);
-    return "";  // no unload time
-  }
-  std::string outputFolder() override { return folder(); }
-  vennick::Quantity checkedQuantity() override { return vennick::Quantity::Velocity; }
-  int precision() override { return 8; }
-  int operationCount() override { return 1; }
-  char decimalSeparator() override { return '.'; }
-  void errorBox(const std::string& message) override {
-    std::fprintf(stderr, "unexpected error box: %s\n", message.c_str());
-    std::abort();
-  }
-  void focusControl(const std::string&) override {}
-  void clearReportLines() override { report.clear(); }
-  void addReportLine(std::string line) override { report.add(line); }
-  void saveReportLines(const std::string& path) override { report.save(path); }
-
-  vennick::ReportLines report;
-};
-
 void BM_sampling(benchmark::State& state) {
-  BenchWindow window;
+  bench::LzkPressWindow window(folder(), std::to_string(kDivisions));
   for (auto _ : state) {
     vennick::runSampling(window);
-    benchmark::DoNotOptimize(window.report.text().data());
+    benchmark::DoNotOptimize(window.lines.text().data());
   }
 }
 

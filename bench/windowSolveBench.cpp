@@ -25,11 +25,11 @@
 
 #include "folderBrowser/directoryListBox.h"
 #include "folderBrowser/volumes.h"
+#include "lzkPressWindow.h"
 #include "memo/memoLines.h"
 #include "messageBoxes.h"
 #include "qtMessageBoxes.h"
 #include "ratioReport.h"
-#include "reportLines.h"
 #include "samplingRun.h"
 #include "vennickMain.h"
 #include "windowFonts.h"
@@ -86,32 +86,6 @@ struct Window {
   }
 };
 
-// The same press window for the run, without a toolkit.
-class CoreWindow : public vennick::PressWindow {
- public:
-  std::string controlText(const std::string& name) override {
-    if (name == "crankPressTypeComboBox") return "LZK 2500";
-    if (name == "revolveRateTextBox") return "70";
-    if (name == "connectingRodLengthTextBox") return "1070";
-    if (name == "crankshaftStrokeTextBox") return "320";
-    if (name == "deltaH1TextBox") return kHeight;
-    if (name == "nbrOfDivisionLoad1TextBox") return kDivisions;
-    return "";
-  }
-  std::string outputFolder() override { return ::outputFolder().toStdString() + "/core"; }
-  vennick::Quantity checkedQuantity() override { return vennick::Quantity::Velocity; }
-  int precision() override { return 8; }
-  int operationCount() override { return 1; }
-  char decimalSeparator() override { return '.'; }
-  void errorBox(const std::string& message) override { fail("Error box: " + message); }
-  void focusControl(const std::string&) override {}
-  void clearReportLines() override { lines.clear(); }
-  void addReportLine(std::string line) override { lines.add(line); }
-  void saveReportLines(const std::string& path) override { lines.save(path); }
-
-  vennick::ReportLines lines;
-};
-
 void BM_window_solve(benchmark::State& state) {
   Window window;
   for (auto _ : state) window.solve();
@@ -119,7 +93,7 @@ void BM_window_solve(benchmark::State& state) {
 }
 
 void BM_core_solve(benchmark::State& state) {
-  CoreWindow window;
+  bench::LzkPressWindow window(outputFolder().toStdString() + "/core", kDivisions);
   for (auto _ : state) {
     vennick::runSampling(window);
     benchmark::DoNotOptimize(window.lines.text().data());

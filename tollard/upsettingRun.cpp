@@ -21,15 +21,23 @@ constexpr int kLengthPlaces = 1;
 constexpr int kRatioPlaces = 3;
 constexpr int kVolumePlaces = 2;
 
-// The number in text, or nothing after the Error box has said "Input Error!". Only the
-// conversion failure is caught: an overflow (a text such as 1E400) goes on to the caller.
-std::optional<double> readNumber(SizingWindow& window, const std::string& text, char separator) {
+// The number in text when it is not below zero (-0 passes as zero); otherwise nothing, after
+// the Error box has said "Input Error!" or negativeMessage. Only the conversion failure is
+// caught: an overflow (a text such as 1E400) goes on to the caller.
+std::optional<double> readNonNegative(SizingWindow& window, const std::string& text, char separator,
+                                      const char* negativeMessage) {
+  double value;
   try {
-    return shell::parseNumber(text, separator);
+    value = shell::parseNumber(text, separator);
   } catch (const shell::ConversionFailure&) {
     window.errorBox("Input Error!");
     return std::nullopt;
   }
+  if (value < 0) {
+    window.errorBox(negativeMessage);
+    return std::nullopt;
+  }
+  return value;
 }
 
 std::int32_t rodTypeCode(int index) {
@@ -45,28 +53,19 @@ std::int32_t rodTypeCode(int index) {
 void runUpsetting(SizingWindow& window) {
   const char separator = window.decimalSeparator();
 
-  // Each input is read only after the ones before it have passed; -0 passes as zero.
+  // Each input is read only after the ones before it have passed.
   const std::string volumeText = window.volumeText();
-  const auto forgingVolume = readNumber(window, volumeText, separator);
+  const auto forgingVolume =
+      readNonNegative(window, volumeText, separator, "A volume has to be a positive number!");
   if (!forgingVolume) return;
-  if (*forgingVolume < 0) {
-    window.errorBox("A volume has to be a positive number!");
-    return;
-  }
   const std::string additionText = window.additionText();
-  const auto addition = readNumber(window, additionText, separator);
+  const auto addition =
+      readNonNegative(window, additionText, separator, "A material addition has to be a positive number!");
   if (!addition) return;
-  if (*addition < 0) {
-    window.errorBox("A material addition has to be a positive number!");
-    return;
-  }
   const std::string ratioText = window.ratioText();
-  const auto requestedRatio = readNumber(window, ratioText, separator);
+  const auto requestedRatio =
+      readNonNegative(window, ratioText, separator, "An upsetting ratio addition has to be a positive number!");
   if (!requestedRatio) return;
-  if (*requestedRatio < 0) {
-    window.errorBox("An upsetting ratio addition has to be a positive number!");
-    return;
-  }
   const std::int32_t code = rodTypeCode(window.rodTypeIndex());
 
   // Extended volume in mm^3: the forging plus the material addition in percent.
