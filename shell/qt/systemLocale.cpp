@@ -75,8 +75,10 @@ qsizetype skipQuoted(const QString& format, qsizetype i) {
   return i;
 }
 
-// Whether a date format writes a day or month name (ddd, MMM and longer) outside quotes.
-bool namesDayOrMonth(const QString& format) {
+// Calls field(c, at, length) for each run of one character of a Qt format outside quotes;
+// stops early when it returns false.
+template <typename Field>
+void forEachRun(const QString& format, Field field) {
   for (qsizetype i = 0; i < format.size();) {
     const QChar c = format[i];
     if (c == '\'') {
@@ -84,10 +86,19 @@ bool namesDayOrMonth(const QString& format) {
       continue;
     }
     const qsizetype len = runLength(format, i, c);
-    if ((c == 'd' || c == 'M') && len >= 3) return true;
+    if (!field(c, i, len)) return;
     i += len;
   }
-  return false;
+}
+
+// Whether a date format writes a day or month name (ddd, MMM and longer) outside quotes.
+bool namesDayOrMonth(const QString& format) {
+  bool names = false;
+  forEachRun(format, [&](QChar c, qsizetype, qsizetype len) {
+    names = (c == 'd' || c == 'M') && len >= 3;
+    return !names;
+  });
+  return names;
 }
 
 // Qt's short date format -> the clock's pattern. Day and month runs become d/dd and M/MM, year
@@ -151,24 +162,18 @@ void mapTimeFormat(const QString& format, shell::ClockLocale& clock) {
   qsizetype markerAt = -1;
   bool twentyFourHour = false;
   QString separator;
-  for (qsizetype i = 0; i < format.size();) {
-    const QChar c = format[i];
-    if (c == '\'') {
-      i = skipQuoted(format, i);
-      continue;
-    }
-    const qsizetype len = runLength(format, i, c);
+  forEachRun(format, [&](QChar c, qsizetype at, qsizetype len) {
     if ((c == 'h' || c == 'H') && hourAt < 0) {
-      hourAt = i;
+      hourAt = at;
       twentyFourHour = c == 'H';
       clock.hourLeadingZero = len >= 2;
-      const qsizetype next = i + len;
+      const qsizetype next = at + len;
       if (next < format.size() && !format[next].isLetter() && format[next] != '\'') separator = format[next];
     } else if ((c == 'a' || c == 'A') && markerAt < 0) {
-      markerAt = i;
+      markerAt = at;
     }
-    i += len;
-  }
+    return true;
+  });
   clock.twelveHour = markerAt >= 0 && !twentyFourHour;
   clock.markerBeforeTime = clock.twelveHour && hourAt >= 0 && markerAt < hourAt;
   clock.timeSeparator = separator.isEmpty() ? ":" : separator.toStdString();
